@@ -182,7 +182,7 @@ FT_STATUS SerialDriver::Purge(FT_HANDLE handle, std::uint32_t mask) {
     if (directions == QSerialPort::Directions())
         return FT_OK;
     const bool cleared = m_port->clear(directions);
-    // Bytes QSerialPort has already taken from the system are not the system's to drop.
+    // Bytes QSerialPort has already taken from the system are dropped too, whatever its version.
     if ((mask & FT_PURGE_RX) && m_port->isOpen())
         m_port->skip(m_port->bytesAvailable());
     return cleared ? FT_OK : FT_IO_ERROR;
