@@ -142,7 +142,7 @@ std::unique_ptr<D2xxDriver> D2xxDriver::LoadFrom(const std::vector<std::string>&
             reasons += (reasons.empty() ? "" : "; ") + path + " lacks " + missing;
             continue;
         }
-        if (kAskForDevicesFirst) {
+        if constexpr (kAskForDevicesFirst) {
             std::string optional;
             Bind(library, "FT_CreateDeviceInfoList", 0, api->createDeviceInfoList, optional);
         }

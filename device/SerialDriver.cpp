@@ -196,7 +196,7 @@ FT_STATUS SerialDriver::Read(FT_HANDLE handle, void* buffer, std::uint32_t size,
     } else if (IsOpen(handle)) {
         status = FT_OK;
         auto* out = static_cast<char*>(buffer);
-        const QDeadlineTimer deadline(static_cast<qint64>(m_readTimeoutMs));
+        const QDeadlineTimer deadline(static_cast<qint64>(m_readTimeoutMs), Qt::PreciseTimer);
         while (count < size && m_port->isOpen()) {
             if (m_port->bytesAvailable() > 0) {
                 const qint64 got = m_port->read(out + count, static_cast<qint64>(size - count));
@@ -231,7 +231,7 @@ FT_STATUS SerialDriver::Write(FT_HANDLE handle, const void* buffer, std::uint32_
         const qint64 queued = m_port->write(static_cast<const char*>(buffer), static_cast<qint64>(size));
         status = queued < 0 ? FT_IO_ERROR : FT_OK;
         // No event loop runs during a tick: push the bytes out here, within the write time-out.
-        const QDeadlineTimer deadline(static_cast<qint64>(m_writeTimeoutMs));
+        const QDeadlineTimer deadline(static_cast<qint64>(m_writeTimeoutMs), Qt::PreciseTimer);
         while (status == FT_OK && m_port->isOpen() && m_port->bytesToWrite() > 0) {
             if (!m_port->waitForBytesWritten(static_cast<int>(deadline.remainingTime())) || deadline.hasExpired())
                 break;
