@@ -1,6 +1,7 @@
 // The panel's template, data exchange, keyboard and window behaviour, and the time display.
 #include "PanelTestSupport.h"
 
+#include "AboutBox.h"
 #include "DialogUnits.h"
 #include "IntegerText.h"
 
@@ -290,6 +291,18 @@ TEST_F(PanelTest, LengthEditChangesCountOnlyOutsideAnExchange) {
     EXPECT_EQ(dlg.TypedLengthFlag(), 1);
 }
 
+TEST_F(PanelTest, APollTickInsideTheIntegerPromptIsNoTyping) {
+    Edit(IDC_MIC_EDIT)->setText("?");
+    boxes.whileOpen = [this] { Tick(); };  // no unit yet: "--" goes into the length edit
+    EXPECT_FALSE(dlg.UpdateData(true));
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(Text(IDC_LENGTH_EDIT), "--");
+    EXPECT_EQ(dlg.TypedLengthFlag(), 0);
+
+    Tick();  // the same text once the exchange is over: a change
+    EXPECT_EQ(dlg.TypedLengthFlag(), 1);
+}
+
 TEST_F(PanelTest, PresetRadiosBehaveAsAutoRadios) {
     ClickRadio(IDC_PRESET_40);
     EXPECT_EQ(CheckedPresets(), std::vector<int>{7});
@@ -346,6 +359,19 @@ TEST_F(PanelTest, EscapeAndTheCloseBoxEndWithCancel) {
     other.setResult(QDialog::Accepted);
     EXPECT_TRUE(other.close());
     EXPECT_EQ(other.result(), QDialog::Rejected);
+}
+
+TEST_F(PanelTest, TheAboutBoxOpensModallyOverThePanel) {
+    QWidget* pParent = nullptr;
+    QTimer::singleShot(0, [&] {
+        if (auto* pBox = qobject_cast<CAboutBox*>(QApplication::activeModalWidget())) {
+            pParent = pBox->parentWidget();
+            pBox->reject();
+        }
+    });
+    dlg.ShowAboutBox();
+    EXPECT_EQ(pParent, &dlg);
+    EXPECT_TRUE(dlg.isVisible());
 }
 
 // ---- Time display ----

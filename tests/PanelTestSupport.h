@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 struct SeenBox {
@@ -35,12 +36,16 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             if (auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 m_seen.push_back({pBox->windowTitle(), pBox->text(), pBox->icon()});
+                if (whileOpen)
+                    whileOpen();
                 pBox->accept();
             }
         });
         m_timer.start();
     }
     const std::vector<SeenBox>& Seen() const { return m_seen; }
+    // Runs inside each box's event loop, before the box is closed.
+    std::function<void()> whileOpen;
 
 private:
     QTimer m_timer;
