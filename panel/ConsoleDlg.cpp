@@ -79,9 +79,8 @@ void CConsoleDlg::CreateControls() {
     for (std::size_t i = 0; i < kConsoleControls.size(); ++i) {
         const ControlSpec& spec = kConsoleControls[i];
         const QString text = Utf8(spec.pszText);
-        if (spec.uFlags & kCtlGroup) {
+        if (spec.uFlags & kCtlGroup)
             radioGroups.append(std::exchange(radioGroup, {}));
-        }
 
         QWidget* pControl = nullptr;
         switch (spec.kind) {

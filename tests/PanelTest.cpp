@@ -285,7 +285,7 @@ TEST_F(PanelTest, LengthEditChangesCountOnlyOutsideAnExchange) {
     EXPECT_EQ(Text(IDC_LENGTH_EDIT), "33");
     EXPECT_EQ(dlg.TypedLengthFlag(), 0);
 
-    // The poll tick's text is a change, even when the edit already shows it.
+    // The poll tick's text is a change.
     Tick();
     EXPECT_EQ(Text(IDC_LENGTH_EDIT), "--");
     EXPECT_EQ(dlg.TypedLengthFlag(), 1);
@@ -299,7 +299,7 @@ TEST_F(PanelTest, APollTickInsideTheIntegerPromptIsNoTyping) {
     EXPECT_EQ(Text(IDC_LENGTH_EDIT), "--");
     EXPECT_EQ(dlg.TypedLengthFlag(), 0);
 
-    Tick();  // the same text once the exchange is over: a change
+    Tick();  // the unit's length, written outside an exchange: a change
     EXPECT_EQ(dlg.TypedLengthFlag(), 1);
 }
 
