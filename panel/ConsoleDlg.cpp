@@ -77,18 +77,18 @@ void CConsoleDlg::CreateControls() {
     QWidget* pPrevious = nullptr;
 
     for (std::size_t i = 0; i < kConsoleControls.size(); ++i) {
-        const ControlSpec& spec = kConsoleControls[i];
-        const QString text = Utf8(spec.pszText);
-        if (spec.uFlags & kCtlGroup)
+        const ControlEntry& entry = kConsoleControls[i];
+        const QString text = Utf8(entry.pszText);
+        if (entry.uFlags & kCtlGroup)
             radioGroups.append(std::exchange(radioGroup, {}));
 
         QWidget* pControl = nullptr;
-        switch (spec.kind) {
+        switch (entry.kind) {
         case ControlKind::OwnerDrawButton: {
             // The images keep their own 317 x 90 pixels; only the corner follows the template.
             auto* pButton = new BitmapButton(text, this);
-            pButton->move(MapDialogRect(spec.rect, m_baseUnits).topLeft());
-            (spec.nId == IDC_START ? m_btnStart : m_btnStop) = pButton;
+            pButton->move(MapDialogRect(entry.rect, m_baseUnits).topLeft());
+            (entry.nId == IDC_START ? m_btnStart : m_btnStop) = pButton;
             pControl = pButton;
             break;
         }
@@ -122,16 +122,16 @@ void CConsoleDlg::CreateControls() {
         }
         }
 
-        pControl->setObjectName(QString::fromLatin1(spec.pszName));
-        if (spec.kind != ControlKind::OwnerDrawButton)
-            pControl->setGeometry(MapDialogRect(spec.rect, m_baseUnits));
-        if (spec.kind == ControlKind::GroupBox || spec.kind == ControlKind::StaticText) {
+        pControl->setObjectName(QString::fromLatin1(entry.pszName));
+        if (entry.kind != ControlKind::OwnerDrawButton)
+            pControl->setGeometry(MapDialogRect(entry.rect, m_baseUnits));
+        if (entry.kind == ControlKind::GroupBox || entry.kind == ControlKind::StaticText) {
             // Frames and labels let clicks through to the controls they surround.
             pControl->setAttribute(Qt::WA_TransparentForMouseEvents);
         }
-        pControl->setFocusPolicy((spec.uFlags & kCtlTabStop) ? Qt::StrongFocus : Qt::NoFocus);
-        pControl->setEnabled(!(spec.uFlags & kCtlDisabled));
-        pControl->setVisible(!(spec.uFlags & kCtlHidden));
+        pControl->setFocusPolicy((entry.uFlags & kCtlTabStop) ? Qt::StrongFocus : Qt::NoFocus);
+        pControl->setEnabled(!(entry.uFlags & kCtlDisabled));
+        pControl->setVisible(!(entry.uFlags & kCtlHidden));
         // As in a dialog template, earlier controls lie on top: the group boxes, made after
         // the controls they frame, stay underneath them.
         pControl->lower();

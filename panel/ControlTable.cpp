@@ -12,7 +12,7 @@ constexpr ControlKind kPush = ControlKind::PushButton;
 constexpr unsigned kTab = kCtlTabStop;
 }  // namespace
 
-const std::array<ControlSpec, kConsoleControlCount> kConsoleControls = {{
+const std::array<ControlEntry, kConsoleControlCount> kConsoleControls = {{
     {IDC_START, "IDC_START", kOwnerDraw, "START", kTab | kCtlDisabled, {20, 26, 181, 45}},
     {IDC_STOP, "IDC_STOP", kOwnerDraw, "STOP", kTab | kCtlDisabled, {20, 150, 181, 45}},
     {IDC_PRESET_5, "IDC_PRESET_5", kRadio, " 5 minut", kCtlGroup | kTab, {234, 15, 43, 10}},

@@ -61,7 +61,7 @@ struct DialogRect {
     int cy;
 };
 
-struct ControlSpec {
+struct ControlEntry {
     int nId;
     const char* pszName;
     ControlKind kind;
@@ -71,7 +71,7 @@ struct ControlSpec {
 };
 
 inline constexpr std::size_t kConsoleControlCount = 38;
-extern const std::array<ControlSpec, kConsoleControlCount> kConsoleControls;
+extern const std::array<ControlEntry, kConsoleControlCount> kConsoleControls;
 
 // Place of the first control with this id in creation order, or -1.
 int FindControlIndex(int nId);

@@ -105,19 +105,19 @@ TEST_F(PanelTest, ControlsFollowTheTemplateInCreationAndTabOrder) {
     EXPECT_EQ(dlg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 39) << "38 controls and the time band";
     QList<QWidget*> tabStops;
     for (std::size_t i = 0; i < kConsoleControls.size(); ++i) {
-        const ControlSpec& spec = kConsoleControls[i];
+        const ControlEntry& entry = kConsoleControls[i];
         QWidget* pControl = controls[static_cast<qsizetype>(i)];
-        SCOPED_TRACE(spec.pszName + std::string(" #") + std::to_string(i + 1));
-        EXPECT_EQ(pControl->objectName(), spec.pszName);
-        if (spec.nId != IDC_STATIC) {
-            EXPECT_EQ(dlg.GetDlgItem(spec.nId), pControl);
+        SCOPED_TRACE(entry.pszName + std::string(" #") + std::to_string(i + 1));
+        EXPECT_EQ(pControl->objectName(), entry.pszName);
+        if (entry.nId != IDC_STATIC) {
+            EXPECT_EQ(dlg.GetDlgItem(entry.nId), pControl);
         }
 
         QString text;
-        switch (spec.kind) {
+        switch (entry.kind) {
         case ControlKind::OwnerDrawButton:
             EXPECT_EQ(pControl->size(), QSize(317, 90));
-            EXPECT_EQ(pControl->pos(), MapDialogRect(spec.rect, dlg.BaseUnits()).topLeft());
+            EXPECT_EQ(pControl->pos(), MapDialogRect(entry.rect, dlg.BaseUnits()).topLeft());
             text = static_cast<QAbstractButton*>(pControl)->text();
             break;
         case ControlKind::AutoRadioButton:
@@ -126,12 +126,12 @@ TEST_F(PanelTest, ControlsFollowTheTemplateInCreationAndTabOrder) {
             break;
         case ControlKind::Edit:
             ASSERT_TRUE(qobject_cast<QLineEdit*>(pControl));
-            text = QString::fromUtf8(spec.pszText);  // the template's empty text; the exchange fills it
+            text = QString::fromUtf8(entry.pszText);  // the template's empty text; the exchange fills it
             break;
         case ControlKind::DefPushButton:
         case ControlKind::PushButton:
             ASSERT_TRUE(qobject_cast<QPushButton*>(pControl));
-            EXPECT_EQ(static_cast<QPushButton*>(pControl)->isDefault(), spec.kind == ControlKind::DefPushButton);
+            EXPECT_EQ(static_cast<QPushButton*>(pControl)->isDefault(), entry.kind == ControlKind::DefPushButton);
             text = static_cast<QAbstractButton*>(pControl)->text();
             break;
         case ControlKind::GroupBox:
@@ -143,15 +143,15 @@ TEST_F(PanelTest, ControlsFollowTheTemplateInCreationAndTabOrder) {
             text = static_cast<QLabel*>(pControl)->text();
             break;
         }
-        EXPECT_EQ(text, QString::fromUtf8(spec.pszText));
-        if (spec.kind != ControlKind::OwnerDrawButton) {
-            EXPECT_EQ(pControl->geometry(), MapDialogRect(spec.rect, dlg.BaseUnits()));
+        EXPECT_EQ(text, QString::fromUtf8(entry.pszText));
+        if (entry.kind != ControlKind::OwnerDrawButton) {
+            EXPECT_EQ(pControl->geometry(), MapDialogRect(entry.rect, dlg.BaseUnits()));
         }
         EXPECT_TRUE(dlg.rect().contains(pControl->geometry()));
-        EXPECT_EQ(pControl->isVisibleTo(&dlg), !(spec.uFlags & kCtlHidden));
-        EXPECT_EQ(pControl->isEnabled(), !(spec.uFlags & kCtlDisabled));
-        EXPECT_EQ(bool(pControl->focusPolicy() & Qt::TabFocus), bool(spec.uFlags & kCtlTabStop));
-        if (spec.uFlags & kCtlTabStop)
+        EXPECT_EQ(pControl->isVisibleTo(&dlg), !(entry.uFlags & kCtlHidden));
+        EXPECT_EQ(pControl->isEnabled(), !(entry.uFlags & kCtlDisabled));
+        EXPECT_EQ(bool(pControl->focusPolicy() & Qt::TabFocus), bool(entry.uFlags & kCtlTabStop));
+        if (entry.uFlags & kCtlTabStop)
             tabStops.append(pControl);
     }
 
@@ -171,11 +171,11 @@ TEST_F(PanelTest, OpensWithTheBoundDefaultsAndTheTemplatesEnableStates) {
     EXPECT_TRUE(CheckedPresets().empty());
     EXPECT_EQ(dlg.TypedLengthFlag(), 0) << "the opening exchange is not typing";
     for (std::size_t i = 0; i < kConsoleControls.size(); ++i) {
-        const ControlSpec& spec = kConsoleControls[i];
-        if (spec.uFlags & kCtlHidden)
+        const ControlEntry& entry = kConsoleControls[i];
+        if (entry.uFlags & kCtlHidden)
             continue;
-        const bool disabled = spec.nId == IDC_START || spec.nId == IDC_STOP || spec.nId == IDC_LENGTH_SET;
-        EXPECT_EQ(dlg.GetDlgItem(spec.nId) ? dlg.GetDlgItem(spec.nId)->isEnabled() : true, !disabled) << spec.pszName;
+        const bool disabled = entry.nId == IDC_START || entry.nId == IDC_STOP || entry.nId == IDC_LENGTH_SET;
+        EXPECT_EQ(dlg.GetDlgItem(entry.nId) ? dlg.GetDlgItem(entry.nId)->isEnabled() : true, !disabled) << entry.pszName;
     }
     EXPECT_TRUE(dlg.GetDlgItem(IDC_AMBER_SET)->isEnabled());
     EXPECT_TRUE(dlg.GetDlgItem(IDC_MIC_SET)->isEnabled());
