@@ -7,17 +7,54 @@
 
 #include "Clock.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// For bench/measure_startup.py: report the time to the panel's first paint, then quit.
+class QuitAfterFirstPaint : public QObject {
+public:
+    QuitAfterFirstPaint(QDialog& panel, const QElapsedTimer& clock) : m_panel(panel), m_clock(clock) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !m_bDone) {
+            m_bDone = true;
+            std::printf("first-paint-ms %lld\n", static_cast<long long>(m_clock.elapsed()));
+            std::fflush(stdout);
+            QTimer::singleShot(0, &m_panel, &QDialog::reject);
+        }
+        return false;
+    }
+
+private:
+    QDialog& m_panel;
+    const QElapsedTimer& m_clock;
+    bool m_bDone = false;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     CConsoleApp app(argc, argv);
+    const bool measuring = qEnvironmentVariableIsSet("KARVELOSTRUM_DEMO_QUIT_AFTER_PAINT");
+    std::unique_ptr<QuitAfterFirstPaint> quitter;
     SteadyClock clock;
     SimulatedUnit unit(clock);
     SimDriver driver(unit, clock);
     SimFace face(unit, driver);
 
-    app.InitInstance(driver, clock, [&face](CConsoleDlg& dlg) {
+    app.InitInstance(driver, clock, [&](CConsoleDlg& dlg) {
+        if (measuring) {
+            quitter = std::make_unique<QuitAfterFirstPaint>(dlg, sinceStart);
+            dlg.installEventFilter(quitter.get());
+        }
         // Panel and face side by side, centred on the screen together.
         dlg.adjustSize();
         face.adjustSize();

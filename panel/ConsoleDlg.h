@@ -48,6 +48,9 @@ public:
 
     // 1 when the length edit has changed outside a data exchange since the last length command.
     int TypedLengthFlag() const { return m_nLengthTyped; }
+    // What the time display shows now, as the last DrawTimeText left it.
+    const char* ShownTimeText() const { return m_szTimeText; }
+    int ShownTimeColour() const { return m_nTimeColour; }
     QTimer& PollTimer() { return m_timer; }
     const DialogBaseUnits& BaseUnits() const { return m_baseUnits; }
 

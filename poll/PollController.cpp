@@ -41,6 +41,7 @@ void PollController::Tick(IPanelView& panel) {
         m_clock.Sleep(kWaitAfterData);
         m_link.ReadReply(reply);
     }
+    m_lastReply = reply;
     DecodeStatusReply(reply, m_state, panel);
     panel.DrawTimeText();
     m_bInTick = false;

@@ -33,6 +33,8 @@ public:
 
     const PendingCommands& Pending() const { return m_pending; }
     const StatusState& State() const { return m_state; }
+    // The reply area the last decoding worked from: a reopen tick's is all '-'.
+    const ReplyArea& LastDecodedReply() const { return m_lastReply; }
     DeviceLink& Link() { return m_link; }
 
 private:
@@ -42,5 +44,6 @@ private:
     IClock& m_clock;
     PendingCommands m_pending;
     StatusState m_state;
+    ReplyArea m_lastReply;
     bool m_bInTick = false;
 };

@@ -7,6 +7,7 @@ namespace {
 constexpr Millis kMinute{60'000};
 constexpr int kMaxShownMinutes = 99;
 constexpr std::size_t kMaxInbox = 64;
+constexpr std::size_t kKeptFrames = 1024;
 
 char Digit(int value) { return static_cast<char>('0' + value); }
 }  // namespace
@@ -139,6 +140,8 @@ std::vector<std::uint8_t> SimulatedUnit::Receive(const std::uint8_t* data, std::
         }
         pos += kFrameSize;
         m_received.push_back(*parsed);
+        if (m_received.size() > kKeptFrames)
+            m_received.pop_front();
         Apply(*parsed);
         if (parsed->kind == ParsedFrame::Kind::Data) {
             const std::string reply = StatusReply();

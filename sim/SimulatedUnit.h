@@ -6,6 +6,7 @@
 #include "Frames.h"
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,8 @@ public:
     // How many times the acoustic warning has sounded, and when it last did.
     int BeepCount();
     Millis LastBeepAt() const { return m_lastBeepAt; }
-    // Every well-formed frame the unit has taken, oldest first.
-    const std::vector<ParsedFrame>& Received() const { return m_received; }
+    // The latest well-formed frames the unit has taken, oldest first; a long run keeps only the last few.
+    const std::deque<ParsedFrame>& Received() const { return m_received; }
 
 private:
     Millis Elapsed() const;     // time counted so far on the current lecture
@@ -57,5 +58,5 @@ private:
     int m_nBeeps = 0;
     Millis m_lastBeepAt{-1};
     std::vector<std::uint8_t> m_inbox;  // bytes of a frame not yet complete
-    std::vector<ParsedFrame> m_received;
+    std::deque<ParsedFrame> m_received;
 };

@@ -4,6 +4,7 @@
 #include "ControlIds.h"
 #include "PollController.h"
 #include "SimDriver.h"
+#include "support/ModalCloser.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,14 +17,6 @@
 #include <memory>
 
 namespace {
-
-// Closes whatever message box a command opens, from inside its own loop.
-void ArmCloser() {
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->accept();
-    });
-}
 
 constexpr int kButtons[] = {IDC_START,  IDC_STOP,      IDC_LENGTH_SET, IDC_ALARM_ON, IDC_ALARM_OFF,
                             IDC_AMBER_SET, IDC_MIC_SET, IDC_PRESET_5,   IDC_PRESET_10, IDC_PRESET_90};
@@ -58,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 1: {
             auto* button = static_cast<QAbstractButton*>(dlg->GetDlgItem(kButtons[arg % std::size(kButtons)]));
             if (button->isEnabled()) {
-                ArmCloser();
+                MessageBoxCloser closer;
                 button->click();
             }
             break;

@@ -27,3 +27,20 @@ inline void CloseNextMessageBox(SeenMessage& seen, int attempts = 50) {
         box->accept();
     });
 }
+
+// While it lives, accepts every message box that opens, however many a command shows in turn
+// (the integer prompt and then the range message, say).
+class MessageBoxCloser {
+public:
+    MessageBoxCloser() {
+        m_timer.setInterval(0);
+        QObject::connect(&m_timer, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        m_timer.start();
+    }
+
+private:
+    QTimer m_timer;
+};
