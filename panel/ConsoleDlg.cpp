@@ -6,6 +6,7 @@
 #include "IntegerText.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +19,10 @@
 #include <cstring>
 #include <functional>
 #include <utility>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 constexpr char kIntegerPrompt[] = "Prosím zadejte celé číslo.";
@@ -211,6 +216,16 @@ void CConsoleDlg::setVisible(bool bVisible) {
 
 bool CConsoleDlg::OnInitDialog() {
     UpdateData(false);
+#ifdef Q_OS_WIN
+    // The About entry goes at the end of the window's own system menu.
+    if (HMENU hSysMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
+        const QString text = LoadStringResource(IDS_ABOUTBOX);
+        if (!text.isEmpty()) {
+            AppendMenuW(hSysMenu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(hSysMenu, MF_STRING, IDM_ABOUTBOX, reinterpret_cast<LPCWSTR>(text.utf16()));
+        }
+    }
+#endif
     setWindowIcon(m_hIcon);
     m_timer.start();
     return true;
@@ -234,6 +249,53 @@ void CConsoleDlg::ShowAboutBox() {
     CAboutBox box(this);
     box.exec();
 }
+
+QString CConsoleDlg::LoadStringResource(int nId) const {
+    return nId == IDS_ABOUTBOX ? QString::fromUtf8(kAboutMenuText) : QString();
+}
+
+void CConsoleDlg::OnSysCommand(unsigned nId) {
+    if ((nId & 0xFFF0) == IDM_ABOUTBOX)
+        ShowAboutBox();
+}
+
+std::unique_ptr<QMenu> CConsoleDlg::CreateAboutMenu() {
+    const QString text = LoadStringResource(IDS_ABOUTBOX);
+    if (text.isEmpty())
+        return nullptr;
+    auto menu = std::make_unique<QMenu>(this);
+    connect(menu->addAction(text), &QAction::triggered, this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+    return menu;
+}
+
+void CConsoleDlg::contextMenuEvent(QContextMenuEvent* pEvent) {
+#ifdef Q_OS_WIN
+    // There the entry lives in the system menu.
+    QDialog::contextMenuEvent(pEvent);
+#else
+    // Outside Windows the window manager owns the window menu; a right click on a free spot
+    // of the panel (its background, a group box or a label) offers the same entry.
+    QWidget* pChild = childAt(pEvent->pos());
+    const bool bFreeSpot = pChild == nullptr || qobject_cast<QGroupBox*>(pChild) || qobject_cast<QLabel*>(pChild) ||
+                           pChild == m_pTimeBand;
+    if (!bFreeSpot)
+        return QDialog::contextMenuEvent(pEvent);
+    if (std::unique_ptr<QMenu> menu = CreateAboutMenu())
+        menu->exec(pEvent->globalPos());
+#endif
+}
+
+#ifdef Q_OS_WIN
+bool CConsoleDlg::nativeEvent(const QByteArray& eventType, void* pMessage, qintptr* pResult) {
+    const MSG* pMsg = static_cast<const MSG*>(pMessage);
+    if (pMsg->message == WM_SYSCOMMAND && (pMsg->wParam & 0xFFF0) == IDM_ABOUTBOX) {
+        OnSysCommand(static_cast<unsigned>(pMsg->wParam));
+        *pResult = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, pMessage, pResult);
+}
+#endif
 
 // ---- Data exchange ----
 

@@ -11,10 +11,12 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QMenu>
 #include <QRect>
 #include <QTimer>
 
 #include <array>
+#include <memory>
 
 class BitmapButton;
 class QLineEdit;
@@ -45,6 +47,11 @@ public:
 
     // Opens the About box over the panel.
     void ShowAboutBox();
+    // System commands of the panel; the About entry opens the About box.
+    void OnSysCommand(unsigned nId);
+    // The menu with the About entry that a right click on a free spot of the panel opens;
+    // none when the entry's text is missing or empty.
+    std::unique_ptr<QMenu> CreateAboutMenu();
 
     // 1 when the length edit has changed outside a data exchange since the last length command.
     int TypedLengthFlag() const { return m_nLengthTyped; }
@@ -81,6 +88,12 @@ protected:
     virtual void OnOK();
 
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void contextMenuEvent(QContextMenuEvent* pEvent) override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray& eventType, void* pMessage, qintptr* pResult) override;
+#endif
+    // The text of a string resource; empty when there is none.
+    virtual QString LoadStringResource(int nId) const;
 
 private:
     void CreateControls();

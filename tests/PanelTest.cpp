@@ -374,6 +374,37 @@ TEST_F(PanelTest, TheAboutBoxOpensModallyOverThePanel) {
     EXPECT_TRUE(dlg.isVisible());
 }
 
+TEST_F(PanelTest, TheAboutEntryOpensTheAboutBox) {
+    std::unique_ptr<QMenu> menu = dlg.CreateAboutMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 1) << "one entry, no separator";
+    EXPECT_EQ(menu->actions()[0]->text(), QString::fromUtf8("\"&O aplikaci Karvelostrum...\""));
+
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* pBox = qobject_cast<CAboutBox*>(QApplication::activeModalWidget())) {
+            opened = true;
+            pBox->reject();
+        }
+    });
+    menu->actions()[0]->trigger();
+    EXPECT_TRUE(opened);
+}
+
+// A panel whose string table lacks the About entry's text.
+class PanelWithoutAboutText : public CConsoleDlg {
+public:
+    using CConsoleDlg::CConsoleDlg;
+
+protected:
+    QString LoadStringResource(int) const override { return {}; }
+};
+
+TEST_F(PanelTest, WithoutItsTextThereIsNoAboutEntry) {
+    PanelWithoutAboutText bare(poll);
+    EXPECT_EQ(bare.CreateAboutMenu(), nullptr);
+}
+
 // ---- Time display ----
 
 // A script of status replies: the unit answers whatever the test puts in `reply`.
