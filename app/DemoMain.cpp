@@ -48,7 +48,6 @@ int main(int argc, char** argv) {
     SteadyClock clock;
     SimulatedUnit unit(clock);
     SimDriver driver(unit, clock);
-    SimFace face(unit, driver);
 
     app.InitInstance(driver, clock, [&](CConsoleDlg& dlg) {
         if (measuring) {
@@ -56,16 +55,18 @@ int main(int argc, char** argv) {
             dlg.installEventFilter(quitter.get());
         }
         // Panel and face side by side, centred on the screen together.
+        // The face belongs to the panel, so the panel's modal run does not shut it out.
+        auto* face = new SimFace(unit, driver, &dlg);
         dlg.adjustSize();
-        face.adjustSize();
+        face->adjustSize();
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         const int gap = 16;
-        const int width = dlg.frameGeometry().width() + gap + face.frameGeometry().width();
+        const int width = dlg.frameGeometry().width() + gap + face->frameGeometry().width();
         const int left = screen.left() + std::max(0, (screen.width() - width) / 2);
         const int top = screen.top() + std::max(0, (screen.height() - dlg.frameGeometry().height()) / 2);
         dlg.move(left, top);
-        face.move(left + dlg.frameGeometry().width() + gap, top);
-        face.show();
+        face->move(left + dlg.frameGeometry().width() + gap, top);
+        face->show();
     });
     return 0;
 }
