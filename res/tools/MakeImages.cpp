@@ -126,17 +126,17 @@ static QRect InkBox(const QImage& image, QRgb face)
     return box;
 }
 
-static QImage MakeButton(const ButtonImage& spec, const QFont& font)
+static QImage MakeButton(const ButtonImage& button, const QFont& font)
 {
     QImage image(kButtonWidth, kButtonHeight, QImage::Format_RGB32);
-    image.fill(spec.Face);
+    image.fill(button.Face);
 
     QPainterPath path;
-    path.addText(0, 0, font, QString::fromLatin1(spec.Word.Text));
+    path.addText(0, 0, font, QString::fromLatin1(button.Word.Text));
     const QRectF outline = path.boundingRect();
     // Pixels are filled where their centres fall inside, so the target is the whole
     // pixel box; the tiny inset keeps a tangent outline from spilling one row further.
-    const QRectF target = QRectF(spec.Word.Ink).adjusted(0.02, 0.02, -0.02, -0.02);
+    const QRectF target = QRectF(button.Word.Ink).adjusted(0.02, 0.02, -0.02, -0.02);
     QTransform toInk;
     toInk.translate(target.left(), target.top());
     toInk.scale(target.width() / outline.width(), target.height() / outline.height());
@@ -146,10 +146,10 @@ static QImage MakeButton(const ButtonImage& spec, const QFont& font)
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing, kAntialiasText);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(spec.WordColour));
+        painter.setBrush(QColor(button.WordColour));
         painter.drawPath(toInk.map(path));
     }
-    DrawBorder(image, spec.Border);
+    DrawBorder(image, button.Border);
     return image.convertToFormat(QImage::Format_RGB888);
 }
 
@@ -323,14 +323,14 @@ int main(int argc, char* argv[])
     const QFont font = LetteringFont();
 
     bool ok = true;
-    for (const ButtonImage& spec : kButtons) {
-        const QImage image = MakeButton(spec, font);
-        const QRect ink = InkBox(image, spec.Face);
-        const QString path = outDir.filePath(QString::fromLatin1(spec.FileName));
-        std::printf("%-11s ink x %d-%d, y %d-%d\n", spec.FileName, ink.left(), ink.right(),
+    for (const ButtonImage& button : kButtons) {
+        const QImage image = MakeButton(button, font);
+        const QRect ink = InkBox(image, button.Face);
+        const QString path = outDir.filePath(QString::fromLatin1(button.FileName));
+        std::printf("%-11s ink x %d-%d, y %d-%d\n", button.FileName, ink.left(), ink.right(),
                     ink.top(), ink.bottom());
-        if (ink != spec.Word.Ink) {
-            std::fprintf(stderr, "%s: the word's ink misses its box\n", spec.FileName);
+        if (ink != button.Word.Ink) {
+            std::fprintf(stderr, "%s: the word's ink misses its box\n", button.FileName);
             ok = false;
         }
         if (!image.save(path, "PNG")) {
