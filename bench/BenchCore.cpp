@@ -1,7 +1,6 @@
 // CPU cost of the work a poll tick does, with its waits on a virtual clock.
-#include "PollController.h"
-#include "SimDriver.h"
 #include "StatusDecoder.h"
+#include "support/SimulatedConsole.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,17 +31,13 @@ void BM_DecodeStatusReply(benchmark::State& bench) {
 BENCHMARK(BM_DecodeStatusReply);
 
 void BM_DataTick(benchmark::State& bench) {
-    VirtualClock clock;
-    SimulatedUnit unit(clock);
-    SimDriver driver(unit, clock);
-    DeviceLink link(driver, clock);
-    PollController poll(link, clock);
+    SimulatedConsole console;
     NullPanel panel;
-    poll.Tick(panel);  // opens the link
+    console.poll.Tick(panel);  // opens the link
     for (auto _ : bench) {
-        poll.Tick(panel);
-        clock.Advance(kPollPeriod);
-        clock.TakeSleeps();
+        console.poll.Tick(panel);
+        console.clock.Advance(kPollPeriod);
+        console.clock.TakeSleeps();
     }
 }
 BENCHMARK(BM_DataTick);

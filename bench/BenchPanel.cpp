@@ -1,7 +1,6 @@
 // Painting the time display into an offscreen panel, as every decoded tick does.
 #include "ConsoleDlg.h"
-#include "PollController.h"
-#include "SimDriver.h"
+#include "support/SimulatedConsole.h"
 
 #include <QApplication>
 
@@ -10,12 +9,8 @@
 namespace {
 
 void BM_DrawTimeText(benchmark::State& bench) {
-    VirtualClock clock;
-    SimulatedUnit unit(clock);
-    SimDriver driver(unit, clock);
-    DeviceLink link(driver, clock);
-    PollController poll(link, clock);
-    CConsoleDlg dlg(poll);
+    SimulatedConsole console;
+    CConsoleDlg dlg(console.poll);
     dlg.show();
     QCoreApplication::processEvents();  // exposed, so repaints really paint
     dlg.OnTimer();
@@ -26,19 +21,15 @@ void BM_DrawTimeText(benchmark::State& bench) {
 BENCHMARK(BM_DrawTimeText);
 
 void BM_WholeDataTickWithPanel(benchmark::State& bench) {
-    VirtualClock clock;
-    SimulatedUnit unit(clock);
-    SimDriver driver(unit, clock);
-    DeviceLink link(driver, clock);
-    PollController poll(link, clock);
-    CConsoleDlg dlg(poll);
+    SimulatedConsole console;
+    CConsoleDlg dlg(console.poll);
     dlg.show();
     QCoreApplication::processEvents();  // exposed, so repaints really paint
     dlg.OnTimer();
     for (auto _ : bench) {
-        clock.Advance(kPollPeriod);
+        console.clock.Advance(kPollPeriod);
         dlg.OnTimer();
-        clock.TakeSleeps();
+        console.clock.TakeSleeps();
     }
 }
 BENCHMARK(BM_WholeDataTickWithPanel);

@@ -4,7 +4,7 @@
 #include "DriverChoice.h"
 #include "SerialDriver.h"
 #include "SimDriver.h"
-#include "support/ModalCloser.h"
+#include "support/MessageBoxWatch.h"
 
 #include <QLineEdit>
 #include <QSettings>
@@ -63,24 +63,24 @@ TEST(ConsoleApp, F1WithoutModifiersReportsThatHelpCannotStart) {
         {Qt::ControlModifier, false},
         {Qt::AltModifier, false},
     };
-    SeenMessage seen;  // outlives every closer this test arms
     for (const auto& c : cases) {
-        seen = {};
+        std::vector<SeenBox> seen;
         bool stillOpen = false;
         App()->InitInstance(driver, clock, [&](CConsoleDlg& dlg) {
             QTimer::singleShot(0, &dlg, [&] {
-                CloseNextMessageBox(seen, 0);
+                MessageBoxWatch boxes;
                 QTest::keyClick(dlg.GetDlgItem(IDC_MIC_EDIT), Qt::Key_F1, c.modifiers);
+                seen = boxes.Seen();
                 stillOpen = dlg.isVisible();
                 dlg.reject();
             });
         });
-        EXPECT_EQ(seen.shown, c.message) << int(c.modifiers);
+        ASSERT_EQ(seen.size(), c.message ? 1u : 0u) << int(c.modifiers);
         EXPECT_TRUE(stillOpen);
         if (c.message) {
-            EXPECT_EQ(seen.text, QString::fromUtf8("Nepodařilo se spustit nápovědu."));
-            EXPECT_EQ(seen.title, "app_tests");
-            EXPECT_EQ(seen.icon, QMessageBox::Warning);
+            EXPECT_EQ(seen[0].text, QString::fromUtf8("Nepodařilo se spustit nápovědu."));
+            EXPECT_EQ(seen[0].title, "app_tests");
+            EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
         }
     }
 }

@@ -2,8 +2,7 @@
 // handler and every wait on a virtual clock.
 #include "ConsoleDlg.h"
 #include "ControlIds.h"
-#include "PollController.h"
-#include "SimDriver.h"
+#include "support/SimulatedConsole.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,12 +16,7 @@ namespace {
 constexpr int kTen[] = {IDC_START,     IDC_STOP,        IDC_LENGTH_SET, IDC_ALARM_ON, IDC_ALARM_OFF,
                         IDC_AMBER_SET, IDC_LENGTH_EDIT, IDC_AMBER_EDIT, IDC_MIC_SET,  IDC_MIC_EDIT};
 
-struct EndToEndTest : ::testing::Test {
-    VirtualClock clock;
-    SimulatedUnit unit{clock};
-    SimDriver driver{unit, clock};
-    DeviceLink link{driver, clock};
-    PollController poll{link, clock};
+struct EndToEndTest : ::testing::Test, SimulatedConsole {
     CConsoleDlg dlg{poll};
 
     void SetUp() override {
@@ -135,10 +129,3 @@ TEST_F(EndToEndTest, AUnitThatStopsAnsweringShowsTheNoUnitStateWithoutReopening)
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

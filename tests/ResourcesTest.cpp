@@ -362,12 +362,3 @@ TEST(AboutBox, OkAcceptsEscapeAndCloseReject)
         EXPECT_EQ(box.result(), c.Result);
     }
 }
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

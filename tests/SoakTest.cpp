@@ -3,11 +3,10 @@
 // form may reach the unit, and nothing may keep growing.
 #include "ConsoleDlg.h"
 #include "ControlIds.h"
-#include "PollController.h"
-#include "SimDriver.h"
 #include "StatusDecoder.h"
 #include "support/FakePanel.h"
-#include "support/ModalCloser.h"
+#include "support/MessageBoxWatch.h"
+#include "support/SimulatedConsole.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -62,11 +61,8 @@ int SoakTicks() {
 }
 
 TEST(Soak, PanelFollowsEveryDecodedReplyThroughFaultsAndCarelessInput) {
-    VirtualClock clock;
-    SimulatedUnit unit(clock);
-    SimDriver driver(unit, clock);
-    DeviceLink link(driver, clock);
-    PollController poll(link, clock);
+    SimulatedConsole console;
+    auto& [clock, unit, driver, link, poll] = console;
     CConsoleDlg dlg(poll);
     dlg.show();
 
@@ -82,7 +78,7 @@ TEST(Soak, PanelFollowsEveryDecodedReplyThroughFaultsAndCarelessInput) {
         case 0: {
             auto* button = static_cast<QAbstractButton*>(dlg.GetDlgItem(kButtons[random() % std::size(kButtons)]));
             if (button->isEnabled()) {
-                MessageBoxCloser closer;
+                MessageBoxWatch boxes;
                 button->click();
             }
             break;
@@ -162,10 +158,3 @@ TEST(Soak, PanelFollowsEveryDecodedReplyThroughFaultsAndCarelessInput) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

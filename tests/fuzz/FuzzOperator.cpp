@@ -2,9 +2,8 @@
 // that reaches the unit must be one of the eight forms, with minutes "00" to "90".
 #include "ConsoleDlg.h"
 #include "ControlIds.h"
-#include "PollController.h"
-#include "SimDriver.h"
-#include "support/ModalCloser.h"
+#include "support/MessageBoxWatch.h"
+#include "support/SimulatedConsole.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,11 +32,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    VirtualClock clock;
-    SimulatedUnit unit(clock);
-    SimDriver driver(unit, clock);
-    DeviceLink link(driver, clock);
-    PollController poll(link, clock);
+    SimulatedConsole console;
+    auto& [clock, unit, driver, link, poll] = console;
     auto dlg = std::make_unique<CConsoleDlg>(poll);
     dlg->show();
 
@@ -51,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 1: {
             auto* button = static_cast<QAbstractButton*>(dlg->GetDlgItem(kButtons[arg % std::size(kButtons)]));
             if (button->isEnabled()) {
-                MessageBoxCloser closer;
+                MessageBoxWatch boxes;
                 button->click();
             }
             break;

@@ -1,4 +1,4 @@
-// The panel suites run on the offscreen platform, with the application named as in the product.
+// The GUI suites run on the offscreen platform, with the application named as in the product.
 #include <QApplication>
 
 #include <gtest/gtest.h>
