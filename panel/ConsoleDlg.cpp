@@ -29,7 +29,6 @@ constexpr char kIntegerPrompt[] = "Prosím zadejte celé číslo.";
 constexpr char kRangeMessage[] = "Hodnota mimo rozsah 0-90 minut";
 constexpr char kRangeCaption[] = "Vstupní hodnoty";
 constexpr char kIconPath[] = ":/res/karvelostrum.png";
-constexpr int kPollPeriodMs = 300;
 
 QString Utf8(const char* psz) { return QString::fromUtf8(psz); }
 
@@ -71,7 +70,7 @@ CConsoleDlg::CConsoleDlg(PollController& poll, QWidget* pParent)
     BindEvents();
 
     m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setInterval(kPollPeriodMs);
+    m_timer.setInterval(kPollPeriod);
 }
 
 CConsoleDlg::~CConsoleDlg() = default;

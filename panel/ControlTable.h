@@ -7,22 +7,6 @@
 #include <array>
 #include <cstddef>
 
-// The presets between 15 and 90 minutes run without gaps from 1013.
-inline constexpr int IDC_PRESET_20 = 1014;
-inline constexpr int IDC_PRESET_25 = 1015;
-inline constexpr int IDC_PRESET_30 = 1016;
-inline constexpr int IDC_PRESET_35 = 1017;
-inline constexpr int IDC_PRESET_40 = 1018;
-inline constexpr int IDC_PRESET_45 = 1019;
-inline constexpr int IDC_PRESET_50 = 1020;
-inline constexpr int IDC_PRESET_55 = 1021;
-inline constexpr int IDC_PRESET_60 = 1022;
-inline constexpr int IDC_PRESET_65 = 1023;
-inline constexpr int IDC_PRESET_70 = 1024;
-inline constexpr int IDC_PRESET_75 = 1025;
-inline constexpr int IDC_PRESET_80 = 1026;
-inline constexpr int IDC_PRESET_85 = 1027;
-
 inline constexpr int kPresetCount = 18;
 // Preset radios in group order; the minutes of index i are 5 * (i + 1).
 inline constexpr std::array<int, kPresetCount> kPresetIds = {
